@@ -1,0 +1,1 @@
+// The shared libraries are their static cores linked whole; CMake needs one source.
