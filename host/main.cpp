@@ -3,50 +3,52 @@
 #include <cstring>
 #include <iostream>
 #include <string>
-#include <vector>
 
-#include "Flags.h"
+#include "Commands.h"
 #include "PluginLibrary.h"
 
 namespace {
 
-const char kUsage[] =
-    "usage: vtrhost COMMAND LIB [ARGS...]\n"
-    "  LIB is a library path, or sweepkit or dimkit\n"
-    "commands:\n"
-    "  list LIB             index, name and flags of every announced effect\n";
+const host::Command* const kCommands[] = {
+    &host::kListCommand,  &host::kInfoCommand,  &host::kRenderCommand,
+    &host::kIconsCommand, &host::kFadeCommand,  &host::kConfigureCommand,
+};
 
-int listEffects(const std::string& library) {
-  host::PluginLibrary lib(library);
-  const host::PluginExports& api = lib.api();
-  uint32_t count = api.piCount();
-  for (uint32_t index = 0; index < count; ++index) {
-    api.piInit(index);
-    const char* name = api.piName(index);
-    std::printf("%3u  %-26s %s\n", index, name ? name : "(no name)",
-                host::describeFlags(api.piFlags(index)).c_str());
-    api.piDone(index);
-  }
-  return 0;
+void printUsage(std::FILE* to) {
+  std::fputs(
+      "usage: vtrhost COMMAND ARGS...\n"
+      "  LIB is a library path, or sweepkit or dimkit; EFFECT an index or a name\n"
+      "commands:\n",
+      to);
+  for (const host::Command* command : kCommands) std::fprintf(to, "  %s\n", command->synopsis);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-    std::fputs(kUsage, args.empty() ? stderr : stdout);
-    return args.empty() ? 2 : 0;
-  }
-  try {
-    if (args[0] == "list" && args.size() == 2) return listEffects(args[1]);
-    std::cerr << "vtrhost: unknown command or wrong arguments: " << args[0] << "\n" << kUsage;
+  if (argc < 2) {
+    printUsage(stderr);
     return 2;
-  } catch (const host::HostError& error) {
-    std::cerr << "vtrhost: " << error.what() << "\n";
-    return 1;
-  } catch (const std::exception& error) {
-    std::cerr << "vtrhost: " << error.what() << "\n";
-    return 1;
   }
+  std::string name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
+    printUsage(stdout);
+    return 0;
+  }
+  for (const host::Command* command : kCommands) {
+    if (name != command->name) continue;
+    try {
+      return command->run(host::Arguments(argv + 2, argv + argc));
+    } catch (const host::UsageError& error) {
+      std::cerr << "vtrhost " << name << ": " << error.what() << "\nusage: vtrhost "
+                << command->synopsis << "\n";
+      return 2;
+    } catch (const std::exception& error) {
+      std::cerr << "vtrhost " << name << ": " << error.what() << "\n";
+      return 1;
+    }
+  }
+  std::cerr << "vtrhost: unknown command \"" << name << "\"\n";
+  printUsage(stderr);
+  return 2;
 }

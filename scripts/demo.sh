@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh build -DVTR_TESTS=OFF -DVTR_BENCH=OFF
+bash scripts/build.sh build --target vtrhost
 ./build/vtrhost list sweepkit
 ./build/vtrhost list dimkit
