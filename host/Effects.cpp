@@ -55,8 +55,8 @@ Instance::Instance(const PluginLibrary& library, uint32_t index, uint32_t hostFl
     : library_(library), index_(index) {
   handle_ = library_.api().piLocalInit(index_, hostFlags);
   if (!handle_)
-    throw HostError("the effect " + std::to_string(index) + " of " + library.path() +
-                    " created no instance");
+    throw HostError("the effect \"" + effectName(library, index) + "\" (" + std::to_string(index) +
+                    ") of " + library.path() + " created no instance");
 }
 
 Instance::~Instance() { library_.api().piLocalDone(index_, handle_); }

@@ -102,8 +102,9 @@ bool saveSettingLine(SettingsTable table, const void* settings, int32_t line, ch
 }
 
 bool loadSettingLine(SettingsTable table, void* settings, int32_t line, char* text) {
-  if (line < 0 || static_cast<size_t>(line) >= table.size() || !text) return false;
-  CharLowerA(text);
+  if (!text) return false;
+  CharLowerA(text);  // whatever the line number: the host's line is changed
+  if (line < 0 || static_cast<size_t>(line) >= table.size()) return false;
   const char* equals = std::strchr(text, '=');
   writeSetting(settings, table[line], parseStandardInt(equals ? equals + 1 : text));
   return true;

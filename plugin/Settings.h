@@ -39,7 +39,7 @@ void writeSetting(void* settings, const SettingDef& def, int32_t value);
 bool saveSettingLine(SettingsTable table, const void* settings, int32_t line, char* buffer);
 // Lower-cases the host's line in place, converts the text after the first
 // "=" (the whole line without one) and stores it in setting `line`; false,
-// changing nothing, beyond the table.
+// leaving the settings unchanged, beyond the table.
 bool loadSettingLine(SettingsTable table, void* settings, int32_t line, char* text);
 
 }  // namespace plugin

@@ -5,6 +5,7 @@
 //   static constexpr plugin::Identity kIdentity;   (or identity(variant))
 //   static constexpr plugin::SettingDef kSettings[] (may be absent)
 //   static HGLOBAL render(const wipes::Frame&, const Settings&);
+//     (or a wipes::Rendered, where a stored frame can still answer false)
 //
 // and, where it differs from the common form, any of:
 //   static void defaults(Settings&);
@@ -16,6 +17,7 @@
 
 #include <cstring>
 #include <span>
+#include <type_traits>
 
 #include "EffectOps.h"
 #include "Instance.h"
@@ -49,6 +51,14 @@ struct NoSettings {
 }  // namespace plugin
 
 namespace wipes {
+
+// What a renderer answers when it stores a frame yet reports that it could
+// not draw it (a setting it has no motion for): the frame becomes the
+// output and instance ProcessData answers false.
+struct Rendered {
+  HGLOBAL output;
+  bool drawn;
+};
 
 template <class Settings>
 struct SweepRecord {
@@ -159,8 +169,14 @@ struct WipeEffect {
     frame.variant = variant;
     ++record->run.counter;
     record->run.output = nullptr;
-    record->run.output = Unit::render(frame, record->settings);
-    return record->run.output ? PI_TRUE : PI_FALSE;
+    if constexpr (std::is_same_v<decltype(Unit::render(frame, record->settings)), Rendered>) {
+      Rendered rendered = Unit::render(frame, record->settings);
+      record->run.output = rendered.output;
+      return rendered.output && rendered.drawn ? PI_TRUE : PI_FALSE;
+    } else {
+      record->run.output = Unit::render(frame, record->settings);
+      return record->run.output ? PI_TRUE : PI_FALSE;
+    }
   }
 
   static HGLOBAL getData(int32_t, HGLOBAL instance) {
