@@ -168,7 +168,18 @@ void SoundBlock::lowerCountToB() {
   if (in_.countB < in_.countA) in_.countA = in_.countB;
 }
 
-__attribute__((target_clones("sse3", "default"))) void SoundBlock::apply(Input input, Extended f, bool adding) {
+// The truncating conversion of every sample otherwise switches the FPU's
+// rounding mode twice per sample, which some processors serialise so badly
+// that one second of sound costs up to a hundred times more depending on
+// where the loop lands in memory.  Where the processor has the truncating
+// store (SSE3) a clone of this function uses it; the results are identical.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__)
+#define FADE_SAMPLE_LOOP __attribute__((target_clones("sse3", "default")))
+#else
+#define FADE_SAMPLE_LOOP
+#endif
+
+FADE_SAMPLE_LOOP void SoundBlock::apply(Input input, Extended f, bool adding) {
   const void* source = input == Input::A ? in_.a : in_.b;
   // Count A only ever shrinks, so the block covers it; B is read over count
   // A only after count A was lowered to count B.

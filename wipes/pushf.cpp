@@ -1,0 +1,25 @@
+#include "pushf.h"
+
+namespace pushf {
+
+TPushDlg* PushDlg = nullptr;
+
+TPushDlg::TPushDlg() {
+  ReadForm("TPushDlg");
+  Bind(Direction4Button1, "Direction4Button1");
+}
+
+bool execute(Push::Settings& settings, HWND host) {
+  struct Forget {
+    ~Forget() { PushDlg = nullptr; }  // released forms are not kept pointed at
+  } forget;
+  return ui::runDialog<TPushDlg>(
+      host,
+      [&](TPushDlg& form) {
+        PushDlg = &form;
+        ui::setDirectionDegree(*form.Direction4Button1, settings.degree);
+      },
+      [&](TPushDlg& form) { settings.degree = ui::directionDegree(*form.Direction4Button1); });
+}
+
+}  // namespace pushf
