@@ -14,6 +14,7 @@
 #include <cstring>
 #include <optional>
 
+#include "CommonOps.h"
 #include "EffectOps.h"
 #include "FadeCore.h"
 #include "Presentation.h"
@@ -25,6 +26,7 @@ constexpr int32_t kTypeCount = 4;
 template <class Unit>
 struct FadeUnit {
   using Lock = plugin::InstanceLock<FadeRecord>;
+  using Common = plugin::CommonInstanceOps<FadeRecord>;
 
   // One name buffer and nine icons per type, shared by every instance.
   static inline plugin::PresentationState states[kTypeCount];
@@ -92,44 +94,6 @@ struct FadeUnit {
     });
   }
 
-  static LongBool length(int32_t, HGLOBAL instance, int32_t length) {
-    return guard<LongBool>(PI_FALSE, [&] {
-      Lock record(instance);
-      if (!record) return PI_FALSE;
-      record->length = length;
-      return PI_TRUE;
-    });
-  }
-
-  static uint32_t localFlags(int32_t, HGLOBAL instance) {
-    return guard<uint32_t>(0, [&] {
-      Lock record(instance);
-      return record ? record->flags : 0u;
-    });
-  }
-
-  static LongBool setData(int32_t, HGLOBAL instance, const void* a, int32_t countA, const void* b,
-                          int32_t countB) {
-    return guard<LongBool>(PI_FALSE, [&] {
-      Lock record(instance);
-      if (!record) return PI_FALSE;
-      record->run.inputA = a;
-      record->run.inputB = b;
-      record->run.countA = countA;
-      record->run.countB = countB;
-      return PI_TRUE;
-    });
-  }
-
-  static LongBool restart(int32_t, HGLOBAL instance) {
-    return guard<LongBool>(PI_FALSE, [&] {
-      Lock record(instance);
-      if (!record) return PI_FALSE;
-      record->run.counter = 0;
-      return PI_TRUE;
-    });
-  }
-
   // One picture or one sound buffer.  A refused frame leaves no output, so
   // that GetData never hands the host a block it already owns.
   static LongBool processData(int32_t, HGLOBAL instance) {
@@ -153,11 +117,6 @@ struct FadeUnit {
       }
       return run.output ? PI_TRUE : PI_FALSE;
     });
-  }
-
-  static HGLOBAL getData(int32_t, HGLOBAL instance) {
-    Lock record(instance);
-    return record ? record->run.output : nullptr;
   }
 
   // The type's name buffer as the last effect Name call for that type left
@@ -184,14 +143,14 @@ struct FadeUnit {
         .localInit = &localInit,
         .localDone = &localDone,
         .setFormat = &setFormat,
-        .length = &length,
+        .length = &Common::length,
         .dlg = nullptr,  // no dialog
-        .localFlags = &localFlags,
-        .setData = &setData,
-        .processDataStart = &restart,
+        .localFlags = &Common::flags,
+        .setData = &Common::setInputs,
+        .processDataStart = &Common::restart,
         .processData = &processData,
-        .processDataEnd = &restart,
-        .getData = &getData,
+        .processDataEnd = &Common::restart,
+        .getData = &Common::getData,
         .saveData = nullptr,  // no settings: SaveData and LoadData answer false
         .loadData = nullptr,
         .localName = &localName,

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "DibLib.h"
+#include "CommonOps.h"
 #include "Instance.h"
 #include "Numeric.h"
 #include "Presentation.h"
@@ -25,6 +26,7 @@ struct Record {
   plugin::RunBlock run;
 };
 using Lock = plugin::InstanceLock<Record>;
+using Common = plugin::CommonInstanceOps<Record>;
 
 plugin::PresentationState state;
 
@@ -60,38 +62,6 @@ HICON icon(int32_t, int32_t frame) { return plugin::effectIcon(state, frame, /*a
 HGLOBAL localInit(int32_t, uint32_t hostFlags) {
   return plugin::allocInstance<Record>(hostFlags | kInstanceFlags);
 }
-HGLOBAL localDone(int32_t, HGLOBAL instance) { return GlobalFree(instance); }
-
-LongBool length(int32_t, HGLOBAL instance, int32_t length) {
-  Lock record(instance);
-  if (!record) return PI_FALSE;
-  record->length = length;
-  return PI_TRUE;
-}
-
-uint32_t localFlags(int32_t, HGLOBAL instance) {
-  Lock record(instance);
-  return record ? record->flags : 0;
-}
-
-LongBool setData(int32_t, HGLOBAL instance, const void* a, int32_t countA, const void* b,
-                 int32_t countB) {
-  Lock record(instance);
-  if (!record) return PI_FALSE;
-  record->run.inputA = a;
-  record->run.inputB = b;
-  record->run.countA = countA;
-  record->run.countB = countB;
-  return PI_TRUE;
-}
-
-LongBool restart(int32_t, HGLOBAL instance) {
-  Lock record(instance);
-  if (!record) return PI_FALSE;
-  record->run.counter = 0;
-  return PI_TRUE;
-}
-
 // The sound bit of the instance flags changes nothing: every instance
 // renders pictures.  A refused frame leaves no output.
 LongBool processData(int32_t, HGLOBAL instance) {
@@ -104,11 +74,6 @@ LongBool processData(int32_t, HGLOBAL instance) {
   run.counter = int32_t(uint32_t(run.counter) + 1u);
   run.output = render(run.inputA, run.inputB, *p);
   return run.output ? PI_TRUE : PI_FALSE;
-}
-
-HGLOBAL getData(int32_t, HGLOBAL instance) {
-  Lock record(instance);
-  return record ? record->run.output : nullptr;
 }
 
 const char* localName(int32_t, HGLOBAL) { return state.name; }
@@ -145,16 +110,16 @@ const plugin::EffectOps kOps{
     .flags = &flags,
     .icon = &icon,
     .localInit = &localInit,
-    .localDone = &localDone,
+    .localDone = &Common::done,
     .setFormat = nullptr,
-    .length = &length,
+    .length = &Common::length,
     .dlg = nullptr,  // no dialog
-    .localFlags = &localFlags,
-    .setData = &setData,
-    .processDataStart = &restart,
+    .localFlags = &Common::flags,
+    .setData = &Common::setInputs,
+    .processDataStart = &Common::restart,
     .processData = &processData,
-    .processDataEnd = &restart,
-    .getData = &getData,
+    .processDataEnd = &Common::restart,
+    .getData = &Common::getData,
     .saveData = nullptr,  // no settings
     .loadData = nullptr,
     .localName = &localName,

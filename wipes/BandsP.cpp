@@ -2,6 +2,8 @@
 // opposite directions at the same time.
 #include "BandsP.h"
 
+#include "Bandspf.h"
+
 namespace BandsP {
 namespace {
 
@@ -14,6 +16,9 @@ struct Unit {
   static void defaults(Settings& settings) { settings = {0, Bands::kDefaultBands}; }
   static wipes::Rendered render(const wipes::Frame& frame, const Settings& settings) {
     return BandsP::render(frame, settings);
+  }
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return Bandspf::execute(settings, host);
   }
   // "Bands Push (Ver.,12)"
   static void decorate(plugin::PresentationState& state, const Settings& settings) {

@@ -3,6 +3,8 @@
 // With phases 1 it renders what Bands Push renders.
 #include "BandsP2.h"
 
+#include "Bandsp2f.h"
+
 namespace BandsP2 {
 namespace {
 
@@ -15,6 +17,9 @@ struct Unit {
   static void defaults(Settings& settings) { settings = {0, Bands::kDefaultBands, 2}; }
   static wipes::Rendered render(const wipes::Frame& frame, const Settings& settings) {
     return BandsP2::render(frame, settings);
+  }
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return Bandsp2f::execute(settings, host);
   }
   // "Bands Push 2 Phase (270°,12)"
   static void decorate(plugin::PresentationState& state, const Settings& settings) {

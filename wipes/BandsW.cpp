@@ -2,6 +2,8 @@
 // at the same time (or, with phases other than 1, one set after the other).
 #include "BandsW.h"
 
+#include "Bandswf.h"
+
 namespace BandsW {
 namespace {
 
@@ -14,6 +16,9 @@ struct Unit {
   static void defaults(Settings& settings) { settings = {0, Bands::kDefaultBands, 1}; }
   static wipes::Rendered render(const wipes::Frame& frame, const Settings& settings) {
     return BandsW::render(frame, settings);
+  }
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return Bandswf::execute(settings, host);
   }
   // "Bands Wipe (Hor.,10)"
   static void decorate(plugin::PresentationState& state, const Settings& settings) {

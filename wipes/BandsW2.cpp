@@ -2,6 +2,8 @@
 // chosen direction, in the second half the other bands the opposite way.
 #include "BandsW2.h"
 
+#include "Bandsw2f.h"
+
 namespace BandsW2 {
 namespace {
 
@@ -14,6 +16,9 @@ struct Unit {
   static void defaults(Settings& settings) { settings = {0, Bands::kDefaultBands, 2}; }
   static wipes::Rendered render(const wipes::Frame& frame, const Settings& settings) {
     return BandsW2::render(frame, settings);
+  }
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return Bandsw2f::execute(settings, host);
   }
   // "Bands Wipe 2 Phase (270°,12)"
   static void decorate(plugin::PresentationState& state, const Settings& settings) {

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <optional>
 
+#include "Freewf.h"
 #include "Geometry.h"
 #include "Numeric.h"
 #include "WipeEffect.h"
@@ -186,6 +187,10 @@ struct Unit {
 
   static HGLOBAL render(const Frame& frame, const Settings& settings) {
     return FreeWipe::render(frame, settings);
+  }
+
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return Freewf::execute(settings, host);
   }
 
   // The degree line is written whatever the line number; only line 0

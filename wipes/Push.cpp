@@ -12,6 +12,7 @@
 
 #include "Numeric.h"
 #include "WipeEffect.h"
+#include "pushf.h"
 
 namespace Push {
 namespace {
@@ -115,6 +116,10 @@ struct Unit {
 
   static HGLOBAL render(const Frame& frame, const Settings& settings) {
     return Push::render(frame, settings);
+  }
+
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return pushf::execute(settings, host);
   }
 
   // The degree line is written whatever the line number; only line 0 is a

@@ -19,6 +19,7 @@
 #include <span>
 #include <type_traits>
 
+#include "CommonOps.h"
 #include "EffectOps.h"
 #include "Instance.h"
 #include "Presentation.h"
@@ -73,6 +74,7 @@ struct WipeEffect {
   using Settings = typename Unit::Settings;
   using Record = SweepRecord<Settings>;
   using Lock = plugin::InstanceLock<Record>;
+  using Common = plugin::CommonInstanceOps<Record>;
 
   static inline plugin::PresentationState state;
 
@@ -112,15 +114,6 @@ struct WipeEffect {
     }
     return handle;
   }
-  static HGLOBAL localDone(int32_t, HGLOBAL instance) { return GlobalFree(instance); }
-
-  static LongBool length(int32_t, HGLOBAL instance, int32_t length) {
-    Lock record(instance);
-    if (!record) return PI_FALSE;
-    record->length = length;
-    return PI_TRUE;
-  }
-
   static LongBool dlg(int32_t variant, HGLOBAL instance, HWND host) {
     if constexpr (requires(Settings& s) { Unit::dialog(variant, s, host); }) {
       Lock record(instance);
@@ -129,30 +122,6 @@ struct WipeEffect {
     } else {
       return PI_FALSE;
     }
-  }
-
-  static uint32_t localFlags(int32_t, HGLOBAL instance) {
-    Lock record(instance);
-    return record ? record->flags : 0;
-  }
-
-  // Stores all four values; true only when both pictures are given.
-  static LongBool setData(int32_t, HGLOBAL instance, const void* a, int32_t countA, const void* b,
-                          int32_t countB) {
-    Lock record(instance);
-    if (!record) return PI_FALSE;
-    record->run.inputA = a;
-    record->run.inputB = b;
-    record->run.countA = countA;
-    record->run.countB = countB;
-    return (a && b) ? PI_TRUE : PI_FALSE;
-  }
-
-  static LongBool restart(int32_t, HGLOBAL instance) {
-    Lock record(instance);
-    if (!record) return PI_FALSE;
-    record->run.counter = 0;
-    return PI_TRUE;
   }
 
   // One frame: progress from the counter, the counter advanced, the new
@@ -177,11 +146,6 @@ struct WipeEffect {
       record->run.output = Unit::render(frame, record->settings);
       return record->run.output ? PI_TRUE : PI_FALSE;
     }
-  }
-
-  static HGLOBAL getData(int32_t, HGLOBAL instance) {
-    Lock record(instance);
-    return record ? record->run.output : nullptr;
   }
 
   static LongBool saveData(int32_t, HGLOBAL instance, int32_t line, char* buffer) {
@@ -226,16 +190,16 @@ struct WipeEffect {
         .flags = &flags,
         .icon = &icon,
         .localInit = &localInit,
-        .localDone = &localDone,
+        .localDone = &Common::done,
         .setFormat = nullptr,
-        .length = &length,
+        .length = &Common::length,
         .dlg = &dlg,
-        .localFlags = &localFlags,
-        .setData = &setData,
-        .processDataStart = &restart,
+        .localFlags = &Common::flags,
+        .setData = &Common::setPicturePair,
+        .processDataStart = &Common::restart,
         .processData = &processData,
-        .processDataEnd = &restart,
-        .getData = &getData,
+        .processDataEnd = &Common::restart,
+        .getData = &Common::getData,
         .saveData = &saveData,
         .loadData = &loadData,
         .localName = &localName,
