@@ -26,28 +26,44 @@ uint32_t sourceRowLength(uint16_t bitCount, uint32_t width) {
   }
 }
 
-// Colour value of pixel x of a stored source row.
-uint32_t readSourcePixel(uint16_t bitCount, const unsigned char* row, uint32_t x,
-                         const unsigned char* table) {
-  auto lookup = [table](uint32_t entry) {
-    if (!table) return 0u;
-    const unsigned char* e = table + 4 * entry;
-    return colorValue(e[2], e[1], e[0]);
-  };
+// A colour table as blue, green, red bytes; entries the source's table does
+// not hold are black, so that a pixel naming one never reads past the table.
+struct Palette {
+  unsigned char bgr[256][3] = {};
+  Palette(const unsigned char* table, uint32_t entries) {
+    if (!table) return;
+    for (uint32_t i = 0; i < entries && i < 256; ++i) std::memcpy(bgr[i], table + 4 * i, 3);
+  }
+};
+
+// Decodes one stored source row into blue, green, red bytes.
+void decodeRow(uint16_t bitCount, const unsigned char* row, uint32_t width, const Palette& palette,
+               unsigned char* out) {
   switch (bitCount) {
-    case 1: return lookup((row[x / 8] >> (7 - x % 8)) & 1);
-    case 4: return lookup((x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 15);
-    case 8: return lookup(row[x]);
-    case 16: {
-      uint32_t v = row[2 * x] | row[2 * x + 1] << 8;
-      // 5-5-5: components shifted left by 3, low bits not filled
-      return colorValue(((v >> 10) & 31) * 8, ((v >> 5) & 31) * 8, (v & 31) * 8);
-    }
-    case 32: {
-      const unsigned char* p = row + 4 * x;
-      return colorValue(p[2], p[1], p[0]);
-    }
-    default: return 0;
+    case 1:
+      for (uint32_t x = 0; x < width; ++x, out += 3)
+        std::memcpy(out, palette.bgr[(row[x / 8] >> (7 - x % 8)) & 1], 3);
+      break;
+    case 4:
+      for (uint32_t x = 0; x < width; ++x, out += 3)
+        std::memcpy(out, palette.bgr[(x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 15], 3);
+      break;
+    case 8:
+      for (uint32_t x = 0; x < width; ++x, out += 3) std::memcpy(out, palette.bgr[row[x]], 3);
+      break;
+    case 16:
+      // 5-5-5: components shifted left by 3, low bits not filled; top bit ignored
+      for (uint32_t x = 0; x < width; ++x, out += 3) {
+        uint32_t v = row[2 * x] | row[2 * x + 1] << 8;
+        out[0] = static_cast<unsigned char>((v & 31) * 8);
+        out[1] = static_cast<unsigned char>(((v >> 5) & 31) * 8);
+        out[2] = static_cast<unsigned char>(((v >> 10) & 31) * 8);
+      }
+      break;
+    case 32:
+      for (uint32_t x = 0; x < width; ++x, out += 3) std::memcpy(out, row + 4 * x, 3);
+      break;
+    default: break;
   }
 }
 
@@ -209,7 +225,10 @@ void dibWriterClose(DibWriter* writer) {
   delete writer;
 }
 
-bool convertTo24(HGLOBAL& dib, const unsigned char* colorTable) {
+namespace {
+
+// The conversion with the number of entries the table really holds.
+bool convertTo24(HGLOBAL& dib, const unsigned char* colorTable, uint32_t tableEntries) {
   GlobalLockGuard lock(dib);
   if (!lock || GlobalSize(dib) < kHeaderSize) return false;
   const auto* source = lock.as<const unsigned char>();
@@ -227,23 +246,30 @@ bool convertTo24(HGLOBAL& dib, const unsigned char* colorTable) {
 
   DibHandle converted(allocDib24(width, height));
   if (!converted) return false;
-  DibWriter* writer = dibWriterOpen(converted.get());
-  if (!writer) return false;
-  dibWriterSeek(writer, 0, 0);
   if (isDecodedDepth(h.biBitCount)) {
+    // Rows are written top row first, as a DibWriter walks them.
+    // Never more entries than the depth can index.
+    const uint32_t indexable = h.biBitCount <= 8 ? 1u << h.biBitCount : 0;
+    const Palette palette(colorTable, tableEntries < indexable ? tableEntries : indexable);
+    GlobalLockGuard target(converted.get());
+    Dib24View out(target.get());
     for (uint16_t y = 0; y < height; ++y) {
       uint16_t stored = static_cast<uint16_t>(height - y - 1);
-      const unsigned char* row = pixels + uint64_t(stored) * rowLength;
-      for (uint32_t x = 0; x < width; ++x)
-        dibWriterPut(writer, readSourcePixel(h.biBitCount, row, x, colorTable));
+      decodeRow(h.biBitCount, pixels + uint64_t(stored) * rowLength, width, palette, out.row(y));
     }
   }
-  dibWriterClose(writer);
   HGLOBAL old = dib;
   dib = converted.release();
   GlobalUnlock(old);
   GlobalFree(old);
   return true;
+}
+
+}  // namespace
+
+bool convertTo24(HGLOBAL& dib, const unsigned char* colorTable) {
+  // Without a count the table holds an entry for every index of the depth.
+  return convertTo24(dib, colorTable, colorTable ? 256u : 0u);
 }
 
 HGLOBAL copy24(const void* dib) {
@@ -275,7 +301,7 @@ HGLOBAL copy24(const void* dib) {
     std::memcpy(target + kHeaderSize, source + kHeaderSize + tableBytes, imageByteSize(h));
   }
   HGLOBAL handle = copy.release();
-  if (!convertTo24(handle, tableBytes ? table.data() : nullptr)) {
+  if (!convertTo24(handle, tableBytes ? table.data() : nullptr, uint32_t(tableBytes / 4))) {
     GlobalFree(handle);
     return nullptr;
   }

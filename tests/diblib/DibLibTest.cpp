@@ -291,3 +291,19 @@ TEST(Resize, SameSizeKeepsTheHandle) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Copy24, PaletteIndicesBeyondTheTableAreBlack) {
+  // A 4-entry table with pixels naming entries 2 and 200: the second must
+  // not be read from beyond the table.
+  std::vector<uint32_t> palette = {0x010101, 0x020202, 0x030303, 0x040404};
+  auto bytes = testsupport::makeDib(2, 1, 8, [](int32_t x, int32_t) { return x ? 200 : 2; }, palette);
+  testsupport::GuardedBuffer source(bytes);
+  testsupport::GlobalHandle copy(DibLib::copy24(static_cast<const void*>(source.data())));
+  ASSERT_NE(copy.get(), nullptr);
+  EXPECT_EQ(testsupport::pixelOf(copy.get(), 0, 0), 0x030303u);
+  EXPECT_EQ(testsupport::pixelOf(copy.get(), 1, 0), 0u);
+}
+
+}  // namespace
