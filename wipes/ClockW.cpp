@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "BearingRows.h"
+#include "Clockwf.h"
 #include "FlagSetting.h"
 #include "Numeric.h"
 #include "WipeEffect.h"
@@ -158,6 +159,9 @@ struct Unit {
   }
   static bool loadLine(Settings& settings, int32_t line, char* text) {
     return wipes::loadFlagLine(kSettings, &settings, line, text);
+  }
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return Clockwf::execute(settings, host);
   }
   // "Clock Wipe counterclockwise (3)"
   static void decorate(plugin::PresentationState& state, const Settings& settings) {

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "Numeric.h"
+#include "Slidef.h"
 #include "WipeEffect.h"
 
 namespace Slide {
@@ -200,6 +201,10 @@ struct Unit {
   static bool loadLine(Settings& settings, int32_t line, char* text) {
     if (line == 1) return true;
     return plugin::loadSettingLine(kSettings, &settings, line, text);
+  }
+  // The variant is the direction flag: the caption names Slide In or Slide out.
+  static bool dialog(int32_t variant, Settings& settings, HWND host) {
+    return Slidef::execute(variant, settings, host);
   }
   // "Slide out (270°)"
   static void decorate(plugin::PresentationState& state, const Settings& settings) {

@@ -10,6 +10,7 @@
 
 #include "FlagSetting.h"
 #include "Numeric.h"
+#include "Squarewf.h"
 #include "WipeEffect.h"
 
 namespace SquareW {
@@ -104,6 +105,9 @@ struct Unit {
   }
   static bool loadLine(Settings& settings, int32_t line, char* text) {
     return wipes::loadFlagLine(kSettings, &settings, line, text);
+  }
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return Squarewf::execute(settings, host);
   }
   // "Square Wipe Out (Center)"; an unknown origin ends at the parenthesis.
   static void decorate(plugin::PresentationState& state, const Settings& settings) {

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "Numeric.h"
+#include "Squarswf.h"
 #include "WipeEffect.h"
 
 namespace SquaresW {
@@ -147,6 +148,9 @@ struct Unit {
   static void defaults(Settings& settings) {
     settings.squares = 4;
     settings.degree = 45;
+  }
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return Squarswf::execute(settings, host);
   }
   // "Multiple rectangle Wipe (16,45°)": the number of cells, then the degree.
   static void decorate(plugin::PresentationState& state, const Settings& settings) {

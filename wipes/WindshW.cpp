@@ -13,6 +13,7 @@
 #include "FlagSetting.h"
 #include "Geometry.h"
 #include "Numeric.h"
+#include "Windshwf.h"
 #include "WipeEffect.h"
 
 namespace WindshW {
@@ -168,6 +169,9 @@ struct Unit {
   }
   static bool loadLine(Settings& settings, int32_t line, char* text) {
     return wipes::loadFlagLine(kSettings, &settings, line, text);
+  }
+  static bool dialog(int32_t, Settings& settings, HWND host) {
+    return Windshwf::execute(settings, host);
   }
   // "Windshield Wipe counterclockwise (Bottom center)"; "closewise" is the
   // system's own word for the clockwise wiper.

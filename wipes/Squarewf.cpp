@@ -1,0 +1,32 @@
+#include "Squarewf.h"
+
+namespace Squarewf {
+
+TSquareWipeDlg* SquareWipeDlg = nullptr;
+
+TSquareWipeDlg::TSquareWipeDlg() {
+  ReadForm("TSquareWipeDlg");
+  Bind(cbCenter, "cbCenter");
+  Bind(RadioButton6, "RadioButton6");
+  Bind(RadioButton7, "RadioButton7");
+}
+
+bool execute(SquareW::Settings& settings, HWND host) {
+  struct Forget {
+    ~Forget() { SquareWipeDlg = nullptr; }  // released forms are not kept pointed at
+  } forget;
+  SquareW::resetOutOfRange(settings);
+  return ui::runDialog<TSquareWipeDlg>(
+      host,
+      [&](TSquareWipeDlg& form) {
+        SquareWipeDlg = &form;
+        (settings.wipeIn ? form.RadioButton6 : form.RadioButton7)->SetChecked(true);
+        form.cbCenter->SetItemIndex(SquareW::itemForOrigin(settings.origin));
+      },
+      [&](TSquareWipeDlg& form) {
+        settings.wipeIn = form.RadioButton6->Checked() ? 1 : 0;
+        settings.origin = SquareW::originForItem(form.cbCenter->ItemIndex());
+      });
+}
+
+}  // namespace Squarewf
