@@ -88,6 +88,24 @@ bool runDialog(HWND host, Fill&& fill, ReadBack&& readBack) {
   return true;
 }
 
+// The same with the dialog unit's form variable pointing at the form while
+// it is shown; it is cleared when the call ends, so that it never points at
+// a released form.
+template <class Form, class Fill, class ReadBack>
+bool runDialog(Form*& formVariable, HWND host, Fill&& fill, ReadBack&& readBack) {
+  struct Forget {
+    Form*& variable;
+    ~Forget() { variable = nullptr; }
+  } forget{formVariable};
+  return runDialog<Form>(
+      host,
+      [&](Form& form) {
+        formVariable = &form;
+        fill(form);
+      },
+      readBack);
+}
+
 // ---- directions in degrees ----
 
 // Eight directions, degrees counter-clockwise from rightward: 0 tdRight,

@@ -38,17 +38,9 @@ bool readBack(const TBandsDlg& form, Selector selector, int32_t& degree, int32_t
 // Answers true only when the user pressed OK and the values were written.
 template <class Form>
 bool run(Form*& shown, Selector selector, int32_t& degree, int32_t& bands, HWND host) {
-  struct Forget {
-    Form*& form;
-    ~Forget() { form = nullptr; }  // released forms are not kept pointed at
-  } forget{shown};
   bool written = false;
   const bool ok = ui::runDialog<Form>(
-      host,
-      [&](Form& form) {
-        shown = &form;
-        fill(form, selector, degree, bands);
-      },
+      shown, host, [&](Form& form) { fill(form, selector, degree, bands); },
       [&](Form& form) { written = readBack(form, selector, degree, bands); });
   return ok && written;
 }

@@ -55,13 +55,9 @@ void TFreeWipeDlg::Edit1Enter(ui::TObject*) {
 
 bool execute(FreeWipe::Settings& settings, HWND host) {
   FreeWipe::resetBeforeDialog(settings);
-  struct Forget {
-    ~Forget() { FreeWipeDlg = nullptr; }  // released forms are not kept pointed at
-  } forget;
   return ui::runDialog<TFreeWipeDlg>(
-      host,
+      FreeWipeDlg, host,
       [&](TFreeWipeDlg& form) {
-        FreeWipeDlg = &form;
         showDegree(form, settings.degree);
       },
       [&](TFreeWipeDlg& form) { settings.degree = chosenDegree(form); });

@@ -10,14 +10,10 @@ TSlidePlusDlg::TSlidePlusDlg() {
 }
 
 bool execute(int32_t slideOut, Slide::Settings& settings, HWND host) {
-  struct Forget {
-    ~Forget() { SlidePlusDlg = nullptr; }  // released forms are not kept pointed at
-  } forget;
   Slide::resetOutOfRange(settings);
   return ui::runDialog<TSlidePlusDlg>(
-      host,
+      SlidePlusDlg, host,
       [&](TSlidePlusDlg& form) {
-        SlidePlusDlg = &form;
         form.SetCaption(slideOut ? "Slide out configuration" : "Slide in configuration");
         ui::setDirectionDegree(*form.Direction4Button1, settings.degree);
       },

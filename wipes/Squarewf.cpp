@@ -12,14 +12,10 @@ TSquareWipeDlg::TSquareWipeDlg() {
 }
 
 bool execute(SquareW::Settings& settings, HWND host) {
-  struct Forget {
-    ~Forget() { SquareWipeDlg = nullptr; }  // released forms are not kept pointed at
-  } forget;
   SquareW::resetOutOfRange(settings);
   return ui::runDialog<TSquareWipeDlg>(
-      host,
+      SquareWipeDlg, host,
       [&](TSquareWipeDlg& form) {
-        SquareWipeDlg = &form;
         (settings.wipeIn ? form.RadioButton6 : form.RadioButton7)->SetChecked(true);
         form.cbCenter->SetItemIndex(SquareW::itemForOrigin(settings.origin));
       },

@@ -11,14 +11,10 @@ TSquaresWipeDlg::TSquaresWipeDlg() {
 }
 
 bool execute(SquaresW::Settings& settings, HWND host) {
-  struct Forget {
-    ~Forget() { SquaresWipeDlg = nullptr; }  // released forms are not kept pointed at
-  } forget;
   SquaresW::resetOutOfRange(settings);
   return ui::runDialog<TSquaresWipeDlg>(
-      host,
+      SquaresWipeDlg, host,
       [&](TSquaresWipeDlg& form) {
-        SquaresWipeDlg = &form;
         form.ComboBox1->SetItemIndex(settings.squares - 1);
         ui::setDirectionDegree(*form.Direction4Button1, settings.degree);
       },

@@ -39,16 +39,8 @@ void readBack(const TTurnDlg& form, Choice& choice);
 // Answers true only when the user pressed OK.
 template <class Form>
 bool run(Form*& shown, Choice choice, HWND host) {
-  struct Forget {
-    Form*& form;
-    ~Forget() { form = nullptr; }  // released forms are not kept pointed at
-  } forget{shown};
   return ui::runDialog<Form>(
-      host,
-      [&](Form& form) {
-        shown = &form;
-        fill(form, choice);
-      },
+      shown, host, [&](Form& form) { fill(form, choice); },
       [&](Form& form) { readBack(form, choice); });
 }
 

@@ -10,13 +10,9 @@ TPushDlg::TPushDlg() {
 }
 
 bool execute(Push::Settings& settings, HWND host) {
-  struct Forget {
-    ~Forget() { PushDlg = nullptr; }  // released forms are not kept pointed at
-  } forget;
   return ui::runDialog<TPushDlg>(
-      host,
+      PushDlg, host,
       [&](TPushDlg& form) {
-        PushDlg = &form;
         ui::setDirectionDegree(*form.Direction4Button1, settings.degree);
       },
       [&](TPushDlg& form) { settings.degree = ui::directionDegree(*form.Direction4Button1); });
