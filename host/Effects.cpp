@@ -19,11 +19,26 @@ std::string trim(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
+// The libraries' texts are ANSI (Latin-1: the degree sign is byte 0xB0);
+// this tool speaks UTF-8.
+std::string latin1ToUtf8(const char* text) {
+  std::string out;
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+    if (*p < 0x80) {
+      out += char(*p);
+    } else {
+      out += char(0xC0 | (*p >> 6));
+      out += char(0x80 | (*p & 0x3F));
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string effectName(const PluginLibrary& library, uint32_t index) {
   const char* name = library.api().piName(index);
-  return name ? name : "";
+  return name ? latin1ToUtf8(name) : "";
 }
 
 uint32_t findEffect(const PluginLibrary& library, const std::string& indexOrName) {
@@ -123,7 +138,7 @@ void Instance::loadSettingsFile(const std::string& path) {
 
 std::string Instance::name() const {
   const char* name = api().piLocalName(index_, handle_);
-  return name ? name : "";
+  return name ? latin1ToUtf8(name) : "";
 }
 
 }  // namespace host

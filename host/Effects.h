@@ -16,7 +16,8 @@ namespace host {
 // effect otherwise.
 uint32_t findEffect(const PluginLibrary& library, const std::string& indexOrName);
 
-// The effect's name as piName answers it (copied).
+// The effect's name as piName answers it, copied and turned from the
+// libraries' Latin-1 into UTF-8.
 std::string effectName(const PluginLibrary& library, uint32_t index);
 
 // piInit on construction, piDone on destruction.
@@ -60,7 +61,7 @@ class Instance {
   // Loads every KEY=VALUE line of a settings file (blank lines and lines
   // starting with # are skipped).
   void loadSettingsFile(const std::string& path);
-  // The decorated name as piLocalName answers it.
+  // The decorated name as piLocalName answers it, in UTF-8.
   std::string name() const;
 
  private:

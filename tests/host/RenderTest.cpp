@@ -212,6 +212,13 @@ TEST(Info, ShowsFlagsNameAndSettingsOfAnEffect) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part << " in\n" << run.out;
 }
 
+TEST(Info, PrintsTheDegreeSignOfADecoratedNameInUtf8) {
+  TempFolder folder;
+  auto run = runVtrhost({"info", "sweepkit", "Push+"}, folder);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("instance   Push+ (0\xC2\xB0)"), std::string::npos) << run.out;
+}
+
 TEST(Icons, WritesTheNineIconsInOrder) {
   TempFolder folder;
   auto run = runVtrhost({"icons", "sweepkit", "13", "-o", folder / "icons"}, folder);
