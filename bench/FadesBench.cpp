@@ -12,17 +12,6 @@
 
 namespace {
 
-void BM_Copy24(benchmark::State& state) {
-  auto source = bench::picture24(bench::kWidth, bench::kHeight, 1);
-  for (auto _ : state) {
-    HGLOBAL copy = DibLib::copy24(static_cast<const void*>(source.data()));
-    benchmark::DoNotOptimize(copy);
-    GlobalFree(copy);
-  }
-  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(source.size()));
-}
-BENCHMARK(BM_Copy24);
-
 struct Pictures {
   std::vector<unsigned char> a = bench::picture24(bench::kWidth, bench::kHeight, 1);
   std::vector<unsigned char> b = bench::picture24(bench::kWidth, bench::kHeight, 77);

@@ -1,4 +1,4 @@
-// One full-HD frame of every wipe at p = 0.5; compare with BM_Copy24.
+// One full-HD frame of each cross and diamond wipe at p = 0.5.
 #include "BenchPictures.h"
 #include "Cross.h"
 #include "DibLib.h"
