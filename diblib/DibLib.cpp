@@ -178,6 +178,9 @@ void setPixel(void* dib, int32_t x, int32_t y, uint32_t color) {
 uint32_t scaledGetPixel(const void* dib, int32_t x, int32_t y, int32_t targetWidth,
                         int32_t targetHeight) {
   DibHeader h = readHeader(dib);
+  // A target whose low 16 bits are 0 has no pixels to map; answer black
+  // rather than divide by zero.
+  if (low16(targetWidth) == 0 || low16(targetHeight) == 0) return 0;
   uint32_t sx = uint32_t(low16(x)) * low16(h.biWidth) / low16(targetWidth);
   uint32_t sy = uint32_t(low16(y)) * low16(h.biHeight) / low16(targetHeight);
   return getPixel(dib, static_cast<int32_t>(sx), static_cast<int32_t>(sy));

@@ -136,7 +136,7 @@ struct WipeEffect {
     frame.length = record->length;
     frame.p = plugin::sweepProgress(record->run.counter, record->length);
     frame.variant = variant;
-    ++record->run.counter;
+    record->run.counter = int32_t(uint32_t(record->run.counter) + 1u);  // wraps, never overflows
     record->run.output = nullptr;
     if constexpr (std::is_same_v<decltype(Unit::render(frame, record->settings)), Rendered>) {
       Rendered rendered = Unit::render(frame, record->settings);

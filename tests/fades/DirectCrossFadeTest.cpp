@@ -26,6 +26,9 @@ TEST(DirectCrossFade, ChannelsMoveInAStraightLineTruncatedTowardZero) {
   EXPECT_EQ(blend(rgb(10, 250, 250), rgb(250, 10, 11), 0.5), rgb(130, 130, 131));
   EXPECT_EQ(blend(rgb(0, 255, 7), rgb(255, 0, 7), 0.0), rgb(0, 255, 7));
   EXPECT_EQ(blend(rgb(0, 255, 7), rgb(255, 0, 9), 1.0), rgb(255, 0, 9));
+  // The product keeps the extended mantissa: 10 x 0.3 is just below 3 and
+  // truncates to 2 (a double product would round to 3 first).
+  EXPECT_EQ(blend(rgb(0, 10, 0), rgb(10, 0, 0), 0.3), rgb(2, 8, 0));
 }
 
 TEST(DirectCrossFade, ShowsAAtTheStartAndBAtTheEndReadAtAsCoordinates) {

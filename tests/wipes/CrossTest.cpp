@@ -70,6 +70,13 @@ TEST(DiamondWipeIn, ReplacesTheLeftColumnFromTheFirstMovingFrame) {
   for (const std::string& row : rows) EXPECT_EQ(row[0], 'B');
 }
 
+// (cx + cy) x 0.7 on a 6 x 4 picture is just below 3.5 when the product
+// keeps the extended mantissa: rows 1 and 3 then round their bounds to
+// 1 and 5 instead of the halves 0.5 and 5.5 a double product would give.
+TEST(DiamondWipeOut, BoundsAreFormedInExtendedPrecision) {
+  EXPECT_EQ(render(Shape::DiamondOut, 6, 4, 0.7), (Rows{"aaaBaa", "aaBBBa", "aBBBBB", "aaBBBa"}));
+}
+
 TEST(CrossWipes, RefuseMissingOrSmallerPictureB) {
   auto a = provenancePicture('A', 8, 6);
   auto small = provenancePicture('B', 8, 5);
