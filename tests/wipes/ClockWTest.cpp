@@ -2,6 +2,7 @@
 
 #include "ClockW.h"
 #include "Pictures.h"
+#include "ProvenanceRun.h"
 #include "WipeInstance.h"
 
 namespace {
@@ -12,15 +13,10 @@ using testsupport::sourceMap;
 using testsupport::WipeInstance;
 using Rows = std::vector<std::string>;
 
-struct ClockRun {
-  std::unique_ptr<testsupport::GuardedBuffer> a, b;
-  GlobalHandle out;
+struct ClockRun : testsupport::ProvenanceRun<ClockW::Settings> {
   ClockRun(int32_t needles, bool clockwise, int32_t w, int32_t h, double p,
-           HGLOBAL (*render)(const wipes::Frame&, const ClockW::Settings&) = ClockW::render)
-      : a(provenancePicture('A', w, h)),
-        b(provenancePicture('B', w, h)),
-        out(render({a->data(), b->data(), p, 0, 0, 0}, {uint8_t(clockwise), needles})) {}
-  Rows rows() const { return out.get() ? sourceMap(out.get()) : Rows{"(null)"}; }
+           Render render = ClockW::render)
+      : ProvenanceRun(render, {uint8_t(clockwise), needles}, w, h, p) {}
 };
 
 struct ClockCase {

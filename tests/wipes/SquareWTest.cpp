@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Pictures.h"
+#include "ProvenanceRun.h"
 #include "SquareW.h"
 #include "WipeInstance.h"
 
@@ -13,10 +14,9 @@ using testsupport::WipeInstance;
 using Rows = std::vector<std::string>;
 
 Rows renderRectangle(int32_t origin, bool wipeIn, int32_t w, int32_t h, double p) {
-  auto a = provenancePicture('A', w, h);
-  auto b = provenancePicture('B', w, h);
-  GlobalHandle out(SquareW::render({a->data(), b->data(), p, 0, 0, 0}, {origin, uint8_t(wipeIn)}));
-  return out.get() ? sourceMap(out.get()) : Rows{"(null)"};
+  return testsupport::ProvenanceRun<SquareW::Settings>(SquareW::render, {origin, uint8_t(wipeIn)},
+                                                       w, h, p)
+      .rows();
 }
 
 // Rows of a 10 x 8 picture: `top` for rows 0..split - 1, `bottom` below.

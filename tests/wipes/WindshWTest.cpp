@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "Pictures.h"
+#include "ProvenanceRun.h"
 #include "WindshW.h"
 #include "WipeInstance.h"
 
@@ -14,15 +15,10 @@ using testsupport::sourceMap;
 using testsupport::WipeInstance;
 using Rows = std::vector<std::string>;
 
-struct WiperRun {
-  std::unique_ptr<testsupport::GuardedBuffer> a, b;
-  GlobalHandle out;
+struct WiperRun : testsupport::ProvenanceRun<WindshW::Settings> {
   WiperRun(int32_t origin, bool clockwise, int32_t w, int32_t h, double p,
-           HGLOBAL (*render)(const wipes::Frame&, const WindshW::Settings&) = WindshW::render)
-      : a(provenancePicture('A', w, h)),
-        b(provenancePicture('B', w, h)),
-        out(render({a->data(), b->data(), p, 0, 0, 0}, {origin, uint8_t(clockwise)})) {}
-  Rows rows() const { return out.get() ? sourceMap(out.get()) : Rows{"(null)"}; }
+           Render render = WindshW::render)
+      : ProvenanceRun(render, {origin, uint8_t(clockwise)}, w, h, p) {}
 };
 
 TEST(WindshieldWipe, BottomCentreAtTheEndKeepsTheFinalRayAndThePivot) {
