@@ -56,25 +56,6 @@ FadeArguments parse(const Arguments& arguments) {
   return parsed;
 }
 
-// An announced effect, or one the library serves beyond the announced
-// ones (dimkit's logarithmic fades): those answer a name up to the first
-// index that answers none.
-uint32_t findFade(const PluginLibrary& library, const std::string& indexOrName) {
-  try {
-    return findEffect(library, indexOrName);
-  } catch (const HostError&) {
-    for (uint32_t index = library.api().piCount();; ++index) {
-      EffectUse use(library, index);
-      std::string name = effectName(library, index);
-      if (name.empty()) break;
-      if (indexOrName == std::to_string(index) ||
-          strcasecmp(name.c_str(), indexOrName.c_str()) == 0)
-        return index;
-    }
-    throw;
-  }
-}
-
 // The 16-byte PCM wave format record handed to piLocalSetFormat.
 std::vector<unsigned char> sampleFormat(const WavSound& sound) {
   auto put = [](unsigned char* at, uint32_t value, int bytes) {
@@ -155,7 +136,7 @@ WavSound runFade(const Instance& instance, const WavSound& a, const WavSound* b,
 int fade(const Arguments& arguments) {
   FadeArguments options = parse(arguments);
   PluginLibrary library(options.library);
-  uint32_t index = findFade(library, options.effect);
+  uint32_t index = findEffect(library, options.effect, /*includeUnannounced=*/true);
   EffectUse use(library, index);
   std::string name = effectName(library, index);
   uint32_t flags = library.api().piFlags(index);

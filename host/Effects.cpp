@@ -41,18 +41,27 @@ std::string effectName(const PluginLibrary& library, uint32_t index) {
   return name ? latin1ToUtf8(name) : "";
 }
 
-uint32_t findEffect(const PluginLibrary& library, const std::string& indexOrName) {
+uint32_t findEffect(const PluginLibrary& library, const std::string& indexOrName,
+                    bool includeUnannounced) {
   uint32_t count = library.api().piCount();
+  // Beyond the announced indices a library may serve more; they run until
+  // the first index without a name.
+  auto served = [&](uint32_t index) {
+    if (index < count) return true;
+    if (!includeUnannounced) return false;
+    EffectUse use(library, index);
+    return !effectName(library, index).empty();
+  };
   bool digits = !indexOrName.empty() &&
                 std::all_of(indexOrName.begin(), indexOrName.end(),
                             [](unsigned char c) { return std::isdigit(c); });
   if (digits) {
     unsigned long index = std::stoul(indexOrName);
-    if (index < count) return uint32_t(index);
+    if (index <= 0xFFFFFFFFul && served(uint32_t(index))) return uint32_t(index);
     throw HostError("no effect " + indexOrName + " in " + library.path() + ": it announces " +
                     std::to_string(count) + " effects, 0 to " + std::to_string(count - 1));
   }
-  for (uint32_t index = 0; index < count; ++index) {
+  for (uint32_t index = 0; served(index); ++index) {
     EffectUse use(library, index);
     if (lower(effectName(library, index)) == lower(indexOrName)) return index;
   }

@@ -14,7 +14,10 @@ namespace host {
 // Finds an announced effect by its index ("15") or its name ("Diamond
 // Wipe Out", compared without regard to case).  Throws HostError naming the
 // effect otherwise.
-uint32_t findEffect(const PluginLibrary& library, const std::string& indexOrName);
+// With includeUnannounced, the indices a library serves beyond piCount
+// (those answering a name, up to the first that does not) are found too.
+uint32_t findEffect(const PluginLibrary& library, const std::string& indexOrName,
+                    bool includeUnannounced = false);
 
 // The effect's name as piName answers it, copied and turned from the
 // libraries' Latin-1 into UTF-8.
